@@ -1,0 +1,3 @@
+#include "platform/path.h"
+
+const char kPathSeparator = '/';
