@@ -7,12 +7,13 @@
 #include <gtest/gtest.h>
 
 #include "matcher/matcher.h"
+#include "platform/path.h"
 #include "report/report.h"
 
-std::string ReadFixture(const std::string& name) {
-  std::string path = std::string(SAWTALLY_FIXTURES) + "/" + name;
-  FILE* file = fopen(path.c_str(), "rb");
-  EXPECT_NE(file, nullptr) << "missing fixture " << path;
+std::string ReadSourceFile(const std::string& path) {
+  std::string fullPath = std::string(SAWTALLY_SOURCE_DIR) + "/" + path;
+  FILE* file = fopen(fullPath.c_str(), "rb");
+  EXPECT_NE(file, nullptr) << "missing " << fullPath;
   std::string bytes;
   if (file == nullptr)
     return bytes;
@@ -22,6 +23,14 @@ std::string ReadFixture(const std::string& name) {
     bytes.append(block, got);
   fclose(file);
   return bytes;
+}
+
+std::string NativePath(std::string path) {
+  for (char& c : path) {
+    if (c == '|')
+      c = kPathSeparator;
+  }
+  return path;
 }
 
 std::string Crlf(const std::string& text) {

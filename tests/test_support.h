@@ -8,8 +8,12 @@
 
 #include "cutlist/cutlist.h"
 
-/// The bytes of tests/fixtures/`name`; fails the test when it is missing.
-std::string ReadFixture(const std::string& name);
+/// The bytes of the project's file at `path` (such as
+/// "tests/fixtures/x.txt"); fails the test when it is missing.
+std::string ReadSourceFile(const std::string& path);
+
+/// Spells a path with this platform's folder separator in place of each '|'.
+std::string NativePath(std::string path);
 
 /// Turns each LF of `text` into CR LF, as the cut-list exporter writes lines.
 std::string Crlf(const std::string& text);

@@ -41,7 +41,7 @@ std::string Section(const char* heading, const std::vector<std::string>& rows) {
 
 TEST(ReadCutList, ReadsBothSectionsOfAnExport) {
   auto table = std::make_unique<DimensionTable>();
-  ASSERT_EQ(ReadTable(ReadFixture("bookcase.csv"), table.get()), kCutListRead);
+  ASSERT_EQ(ReadTable(ReadSourceFile("examples/bookcase.csv"), table.get()), kCutListRead);
   EXPECT_EQ(StoredDimensions(*table),
             (Dimensions{{"35 1/4\"", "11 1/4\""},
                         {"30\"", "11 1/4\""},
@@ -65,7 +65,7 @@ TEST(ReadCutList, ReadsBothSectionsOfAnExport) {
 }
 
 TEST(ReadCutList, CrLfAndLfLinesGiveTheSameTable) {
-  std::string crlf = ReadFixture("bookcase.csv");
+  std::string crlf = ReadSourceFile("examples/bookcase.csv");
   std::string lf;
   for (char c : crlf) {
     if (c != '\r')

@@ -9,15 +9,6 @@
 
 namespace {
 
-// Spells a path with this platform's folder separator in place of each '|'.
-std::string NativePath(std::string path) {
-  for (char& c : path) {
-    if (c == '|')
-      c = kPathSeparator;
-  }
-  return path;
-}
-
 const char kTableInput[] =
     "Components\n"
     "Part #,Quantity,Description,Length(L),Width(W),Thickness(T),Material,\n"
@@ -30,7 +21,7 @@ const char kTableInput[] =
 constexpr size_t kTableRowsOffset = 338;
 
 TEST(Report, ThreeRowExampleMatchesItsFileByteForByte) {
-  std::string expected = ReadFixture("table_MATCHED.txt");
+  std::string expected = ReadSourceFile("tests/fixtures/table_MATCHED.txt");
   ASSERT_EQ(expected.size(), 545u);
   for (const std::string& input : {std::string(kTableInput), Crlf(kTableInput)}) {
     PipelineResult run = RunPipeline(input, NativePath("C:|Cuts|Table_MATCHED.txt"));
@@ -42,7 +33,7 @@ TEST(Report, ThreeRowExampleMatchesItsFileByteForByte) {
 
 TEST(Report, NoRowsGivesTitleFileLineAndHeaderOnly) {
   std::string expected =
-      ReadFixture("table_MATCHED.txt").substr(0, kTableRowsOffset);
+      ReadSourceFile("tests/fixtures/table_MATCHED.txt").substr(0, kTableRowsOffset);
   PipelineResult run =
       RunPipeline("Components\nnames\n\n", NativePath("C:|Cuts|Table_MATCHED.txt"));
   ASSERT_EQ(run.result, kCutListRead);
