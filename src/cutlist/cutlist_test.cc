@@ -1,7 +1,11 @@
 #include "cutlist/cutlist.h"
 
+#include <fcntl.h>
 #include <stdio.h>
 #include <string.h>
+#ifdef _WIN32
+#include <io.h>
+#endif
 
 #include <memory>
 #include <string>
@@ -204,18 +208,30 @@ TEST_P(ReadCutListLimit, AcceptsAt55RowsAndStopsAtThe56th) {
 
 INSTANTIATE_TEST_SUITE_P(Sizes, ReadCutListLimit, testing::ValuesIn(kLimitCases), CaseName());
 
+// A stream on a descriptor open only for writing: every read fails.
+FILE* UnreadableStream(const char* path) {
+#ifdef _WIN32
+  // msvcrt reports reading a "wb" stream as the end of the file; a stream
+  // opened for reading on a write-only descriptor fails as a disk would.
+  int fd = _open(path, _O_WRONLY | _O_CREAT | _O_BINARY, 0644);
+  return fd >= 0 ? _fdopen(fd, "rb") : nullptr;
+#else
+  return fopen(path, "wb");
+#endif
+}
+
 // A file that fails while being read is reported as such, not taken as a
-// shorter cut list: a stream opened only for writing fails every read.
+// shorter cut list.
 TEST(ReadCutList, ReadErrorIsReported) {
   const char* path = "read_error_probe.csv";
-  FILE* writeOnly = fopen(path, "wb");
-  ASSERT_NE(writeOnly, nullptr);
+  FILE* unreadable = UnreadableStream(path);
+  ASSERT_NE(unreadable, nullptr);
   auto reader = std::make_unique<TextReader>();
-  OpenTextReader(reader.get(), writeOnly);
+  OpenTextReader(reader.get(), unreadable);
   auto table = std::make_unique<DimensionTable>();
   InitDimensionTable(table.get());
   EXPECT_EQ(ReadCutList(reader.get(), table.get()), kCutListReadFailed);
-  fclose(writeOnly);
+  fclose(unreadable);
   remove(path);
 }
 

@@ -119,6 +119,43 @@ TEST(Report, ExampleCutListGivesItsReport) {
   EXPECT_EQ(dir.List(), (Names{"bookcase.csv", "bookcase_MATCHED.txt"}));
 }
 
+struct ExportCase {
+  const char* name;  // tests/fixtures/inputs/<name>.csv, and its report
+  int exitCode;
+  bool noMatch;
+};
+
+void PrintTo(const ExportCase& c, std::ostream* os) { *os << c.name; }
+
+// The Windows build is checked against the same reports.
+const ExportCase kExports[] = {
+    {"metric_cabinet", 0, false}, {"metric_cabinet_lf", 0, false},
+    {"no_match", 0, true},        {"odd_rows", 0, false},
+    {"too_many_rows", 5, false},  {"not_a_cut_list", 7, false},
+};
+
+class Exports : public testing::TestWithParam<ExportCase> {};
+
+TEST_P(Exports, GiveTheirReportsByteForByte) {
+  TempDir dir;
+  std::string name = GetParam().name;
+  dir.Write(name + ".csv", ReadSourceFile("tests/fixtures/inputs/" + name + ".csv"));
+  Outcome run = RunSession(At(dir, {name + ".csv"}));
+  EXPECT_EQ(run.exitCode, GetParam().exitCode);
+  ExpectCleanEnd(run);
+  std::string tail = GetParam().exitCode == 5   ? "TOO MANY DIMENSION ROWS\r\n\n"
+                     : GetParam().exitCode == 7 ? "NO CUT LIST SECTION FOUND\r\n\n"
+                     : (GetParam().noMatch ? kNoMatch : "") + kDone;
+  EXPECT_EQ(run.console, kBanner + Names2(name + ".csv", name + "_MATCHED.txt") + tail +
+                             kPrompt);
+  std::string report = name + "_MATCHED.txt";
+  EXPECT_EQ(dir.Read(report), GetParam().exitCode == 0
+                                  ? ReadSourceFile("tests/fixtures/inputs/" + report)
+                                  : "<missing>");
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, Exports, testing::ValuesIn(kExports), CaseName());
+
 TEST(Report, NoRepeatedDimensionShowsTheNoticeAndWritesTheReport) {
   TempDir dir;
   dir.Write("table.csv", kUnmatched);
