@@ -138,18 +138,31 @@ bool FlushTextWriter(TextWriter* writer) {
   return !writer->failed;
 }
 
-// Puts one byte into the buffer, handing the buffer on when it is full.
-static void PutByte(TextWriter* writer, char byte) {
-  if (writer->used == kWriteBlockSize)
-    FlushTextWriter(writer);
-  writer->buffer[writer->used++] = byte;
+// Puts bytes into the buffer, handing the buffer on whenever it is full.
+static void PutBytes(TextWriter* writer, const char* bytes, size_t size) {
+  while (size > 0) {
+    if (writer->used == kWriteBlockSize)
+      FlushTextWriter(writer);
+    size_t room = kWriteBlockSize - writer->used;
+    size_t take = size < room ? size : room;
+    memcpy(writer->buffer + writer->used, bytes, take);
+    writer->used += take;
+    bytes += take;
+    size -= take;
+  }
 }
 
 void WriteText(TextWriter* writer, const char* text, size_t size) {
-  for (size_t i = 0; i < size; ++i) {
-    if (text[i] == '\n')
-      PutByte(writer, '\r');
-    PutByte(writer, text[i]);
+  while (size > 0) {
+    const char* lf = static_cast<const char*>(memchr(text, '\n', size));
+    size_t run = lf != nullptr ? static_cast<size_t>(lf - text) : size;
+    PutBytes(writer, text, run);
+    if (lf != nullptr) {
+      PutBytes(writer, "\r\n", 2);
+      ++run;
+    }
+    text += run;
+    size -= run;
   }
 }
 
