@@ -2,6 +2,10 @@
 # Builds and runs every test:
 #  - Linux, debug build under AddressSanitizer and UndefinedBehaviorSanitizer;
 #  - Linux, optimised build;
+#  - the optimised build's tests again under Valgrind memcheck, the program
+#    too (SAWTALLY_WRAPPER): any error or leak fails them;
+#  - the libFuzzer targets for a bounded time each (SAWTALLY_FUZZ_SECONDS,
+#    60 by default), failing on any finding;
 #  - Windows, cross-built with MinGW-w64 and run under Wine, when the cross
 #    compiler, Wine and tmux are installed (SAWTALLY_REQUIRE_WINDOWS=1 makes
 #    their absence a failure), and its zip package.
@@ -21,6 +25,31 @@ run_preset() {
 
 run_preset debug
 run_preset release
+
+step "valgrind: the release build's tests, and the program, under memcheck"
+memcheck="valgrind --quiet --error-exitcode=99 --leak-check=full --show-leak-kinds=all --errors-for-leak-kinds=all"
+$memcheck build/release/tests/core_tests --gtest_brief=1
+SAWTALLY_WRAPPER="$memcheck" $memcheck build/release/tests/e2e_tests --gtest_brief=1
+
+step "fuzz: each target for ${SAWTALLY_FUZZ_SECONDS:=60} seconds"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs"
+fuzz() {
+  local target=$1
+  shift
+  local log=build/fuzz/$target.log
+  mkdir -p "build/fuzz/corpus/$target"
+  if build/fuzz/fuzz/"$target" -max_total_time="$SAWTALLY_FUZZ_SECONDS" -print_final_stats=1 \
+      -artifact_prefix=build/fuzz/ "$@" "build/fuzz/corpus/$target" >"$log" 2>&1; then
+    echo "$target: $(grep -E '^stat::(number_of_executed_units|average_exec_per_sec)' "$log" | tr -s ' \n' ' ')"
+  else
+    tail -n 40 "$log"
+    echo "FAILED: $target found a problem; the input that shows it is in build/fuzz/" >&2
+    return 1
+  fi
+}
+fuzz pipeline_fuzzer -dict=fuzz/cutlist.dict tests/fixtures/inputs examples
+fuzz command_line_fuzzer fuzz/corpus/command_line
 
 missing=""
 for tool in x86_64-w64-mingw32-g++-posix wine wineboot tmux; do

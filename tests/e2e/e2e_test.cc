@@ -10,93 +10,11 @@
 
 #include <gtest/gtest.h>
 
+#include "expected.h"
 #include "pty_session.h"
 #include "test_support.h"
 
 namespace {
-
-using Names = std::vector<std::string>;
-
-const std::string kBanner =
-    "\r\n"
-    "*****************  SAWTALLY - REV. 2.0 - 64 BITS  *****************\r\n"
-    "                   Made for woodworkers by the Sawtally developers\r\n\n"
-    "Scans text files from SketchUp Cutlist and identifies equal dimensions\r\n"
-    "**********************************************************************\r\n\n";
-
-const std::string kUsage =
-    "'Sawtally' scans an ASCII file made by SketchUp's 'Cut List 4.1' Extension.\r\n"
-    "It LABELS ALL LENGTH AND WIDTH DIMENSIONS THAT MATCH.\r\n\n"
-    "The labels make it easy to plan cuts and use the same setup for all pieces\r\n"
-    "with the same dimension.\r\n\n"
-    "HOW TO USE SAWTALLY: \r\n"
-    "  1. Open the Cut List v4.1 extension from SketchUp.\r\n"
-    "  2. Ensure that the 'CSV' box is checked at 'Cutlist Output:'\r\n"
-    "  3. Run Cut List. A window will open and announce the name of the CSV\r\n"
-    "     file created in the same directory as the Cut List file.\r\n"
-    "  4. Drag the new CSV filename and drop it on top of this file's icon.\r\n\n"
-    "Sawtally will automatically generate a new file with a similar name in\r\n"
-    "the same folder that includes ALPHANUMERIC LABELS to identify each \r\n"
-    "matching dimension.\r\n\n";
-
-const std::string kDone =
-    "\n\r*******************************  DONE  *******************************\r\n\n";
-
-const std::string kNoMatch =
-    "**********************************************************************\r\n"
-    "*******************  NO MATCHING DIMENSIONS FOUND  *******************\r\n"
-    "**********************************************************************\r\n\n";
-
-std::string Names2(const std::string& input, const std::string& output) {
-  return "INPUT FILE:\r\n" + input + "\r\n\nOUTPUT FILE:\r\n" + output + "\r\n\n";
-}
-
-std::string FileError(const char* message, const std::string& path) {
-  return std::string("\r\n") + message + " \"" + path + "\"\r\n\n";
-}
-
-// What every run must hold: nothing on standard output or standard error,
-// the terminal left as it was found, no typed byte left over.
-void ExpectCleanEnd(const Outcome& outcome) {
-  EXPECT_EQ(outcome.stdoutText, "");
-  EXPECT_EQ(outcome.stderrText, "");
-  EXPECT_TRUE(outcome.modeRestored);
-  EXPECT_TRUE(outcome.keyModeSeen);
-  EXPECT_EQ(outcome.leftover, "");
-}
-
-Session At(const TempDir& dir, const std::vector<std::string>& args) {
-  Session session;
-  session.args = args;
-  session.dir = dir.path();
-  return session;
-}
-
-std::string Example() { return ReadSourceFile("examples/bookcase.csv"); }
-std::string ExampleReport() {
-  return ReadSourceFile("tests/fixtures/bookcase_MATCHED.txt");
-}
-
-const char kUnmatched[] =
-    "Components\r\nPart #,Quantity,Description,Length(L),Width(W),Thickness(T),\r\n"
-    "C-001,1,Top,30\",12\",0 3/4\",Oak,\r\nC-002,1,Shelf,28\",10\",0 3/4\",Oak,\r\n\r\n";
-const char kUnmatchedReport[] =
-    "**************************************************************************\r\r\n"
-    "**************  MATCHED AND CROSS-LABELED CUTLIST DIMENSIONS  ************\r\r\n"
-    "**************************************************************************\r\r\n\r\n"
-    "FILE: table_MATCHED.txt\r\r\n\r\n"
-    "Part# Quantity Description            Length(L)        Width(W)   Thick(T)\r\r\n"
-    "C-001 1       Top                     30\"              12\"        3/4\"\r"
-    "C-002 1       Shelf                   28\"              10\"        3/4\"\r";
-
-// A cut list with `rows` rows, none of whose dimensions repeat.
-std::string CutListOf(int rows) {
-  std::string text = "Components\r\nPart #,Quantity,Description,Length(L),Width(W),\r\n";
-  for (int i = 0; i < rows; ++i)
-    text += "C-" + std::to_string(100 + i) + ",1,Slat," + std::to_string(1000 + i) +
-            "mm," + std::to_string(500 + i) + "mm,18mm,Pine,\r\n";
-  return text + "\r\n";
-}
 
 TEST(Usage, NoArgumentShowsHowToUseAndTouchesNothing) {
   TempDir dir;
@@ -111,7 +29,7 @@ TEST(Report, ExampleCutListGivesItsReport) {
   TempDir dir;
   dir.Write("bookcase.csv", Example());
   Outcome run = RunSession(At(dir, {"bookcase.csv"}));
-  EXPECT_EQ(run.console, kBanner + Names2("bookcase.csv", "bookcase_MATCHED.txt") +
+  EXPECT_EQ(run.console, kBanner + ShownNames("bookcase.csv", "bookcase_MATCHED.txt") +
                              kDone + kPrompt);
   EXPECT_EQ(run.exitCode, 0);
   ExpectCleanEnd(run);
@@ -146,7 +64,7 @@ TEST_P(Exports, GiveTheirReportsByteForByte) {
   std::string tail = GetParam().exitCode == 5   ? "TOO MANY DIMENSION ROWS\r\n\n"
                      : GetParam().exitCode == 7 ? "NO CUT LIST SECTION FOUND\r\n\n"
                      : (GetParam().noMatch ? kNoMatch : "") + kDone;
-  EXPECT_EQ(run.console, kBanner + Names2(name + ".csv", name + "_MATCHED.txt") + tail +
+  EXPECT_EQ(run.console, kBanner + ShownNames(name + ".csv", name + "_MATCHED.txt") + tail +
                              kPrompt);
   std::string report = name + "_MATCHED.txt";
   EXPECT_EQ(dir.Read(report), GetParam().exitCode == 0
@@ -160,7 +78,7 @@ TEST(Report, NoRepeatedDimensionShowsTheNoticeAndWritesTheReport) {
   TempDir dir;
   dir.Write("table.csv", kUnmatched);
   Outcome run = RunSession(At(dir, {"table.csv"}));
-  EXPECT_EQ(run.console, kBanner + Names2("table.csv", "table_MATCHED.txt") + kNoMatch +
+  EXPECT_EQ(run.console, kBanner + ShownNames("table.csv", "table_MATCHED.txt") + kNoMatch +
                              kDone + kPrompt);
   EXPECT_EQ(run.exitCode, 0);
   ExpectCleanEnd(run);
@@ -200,7 +118,7 @@ TEST(Report, LandsBesideItsInputWhenAFolderNameHasADot) {
   dir.Write("Work.2020/cabinet", Example());
   Outcome run = RunSession(At(dir, {"Work.2020/cabinet"}));
   EXPECT_EQ(run.console, kBanner +
-                             Names2("Work.2020/cabinet", "Work.2020/cabinet_MATCHED.txt") +
+                             ShownNames("Work.2020/cabinet", "Work.2020/cabinet_MATCHED.txt") +
                              kDone + kPrompt);
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(dir.List(), Names{"Work.2020"});
@@ -258,7 +176,7 @@ TEST_P(OpenFailure, InputThatCannotBeOpenedEndsWithExitCode1) {
   ASSERT_EQ(mkdir((dir.path() + "/folder.csv").c_str(), 0755), 0);
   Names before = dir.List();
   Outcome run = RunSession(At(dir, GetParam().args));
-  EXPECT_EQ(run.console, kBanner + Names2(GetParam().shownInput, GetParam().shownOutput) +
+  EXPECT_EQ(run.console, kBanner + ShownNames(GetParam().shownInput, GetParam().shownOutput) +
                              FileError("Cannot open file", GetParam().shownInput) +
                              kPrompt);
   EXPECT_EQ(run.exitCode, 1);
@@ -274,93 +192,17 @@ TEST(Arguments, PathLongerThanAnyFolderCanHoldIsRefused) {
   std::string longPath(40000, 'p');
   Outcome run = RunSession(At(dir, {longPath}));
   std::string shown(32767, 'p');
-  EXPECT_EQ(run.console, kBanner + Names2(shown, shown + "_MATCHED.txt") +
+  EXPECT_EQ(run.console, kBanner + ShownNames(shown, shown + "_MATCHED.txt") +
                              FileError("Cannot open file", shown) + kPrompt);
   EXPECT_EQ(run.exitCode, 1);
   ExpectCleanEnd(run);
 }
 
-struct ReportFailureCase {
-  const char* name;
-  bool folder;      // the report's name is taken by a folder
-  mode_t mode;      // otherwise: an earlier report with these permissions
-};
-
-void PrintTo(const ReportFailureCase& c, std::ostream* os) { *os << c.name; }
-
-class ReportFailure : public testing::TestWithParam<ReportFailureCase> {};
-
-TEST_P(ReportFailure, ReportThatCannotBeReplacedEndsWithExitCode2) {
-  TempDir dir;
-  dir.Write("bookcase.csv", Example());
-  std::string report = dir.path() + "/bookcase_MATCHED.txt";
-  if (GetParam().folder) {
-    ASSERT_EQ(mkdir(report.c_str(), 0755), 0);
-  } else {
-    dir.Write("bookcase_MATCHED.txt", "earlier report");
-    chmod(report.c_str(), GetParam().mode);
-  }
-  Outcome run = RunSession(At(dir, {"bookcase.csv"}));
-  EXPECT_EQ(run.console, kBanner + Names2("bookcase.csv", "bookcase_MATCHED.txt") +
-                             FileError("Cannot open file", "bookcase_MATCHED.txt") +
-                             kPrompt);
-  EXPECT_EQ(run.exitCode, 2);
-  ExpectCleanEnd(run);
-  EXPECT_EQ(dir.List(), (Names{"bookcase.csv", "bookcase_MATCHED.txt"}));
-  if (!GetParam().folder) {
-    EXPECT_EQ(dir.Read("bookcase_MATCHED.txt"), "earlier report");
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Reports, ReportFailure,
-                         testing::Values(ReportFailureCase{"name_is_a_folder", true, 0},
-                                         ReportFailureCase{"read_only", false, 0444},
-                                         ReportFailureCase{"no_permission_at_all", false,
-                                                           0000}),
-                         CaseName());
-
-struct ReadingFailureCase {
-  const char* name;
-  std::string input;
-  std::string notice;
-  int exitCode;
-};
-
-void PrintTo(const ReadingFailureCase& c, std::ostream* os) { *os << c.name; }
-
-const ReadingFailureCase kReadingFailures[] = {
-    {"too_many_rows", CutListOf(56), "TOO MANY DIMENSION ROWS\r\n\n", 5},
-    {"no_section_heading", "Part,Qty,Length\r\n1,2,600\r\n",
-     "NO CUT LIST SECTION FOUND\r\n\n", 7},
-    {"empty_file", "", "NO CUT LIST SECTION FOUND\r\n\n", 7},
-};
-
-class ReadingFailure : public testing::TestWithParam<ReadingFailureCase> {};
-
-TEST_P(ReadingFailure, EndsWithItsNoticeAndLeavesAnEarlierReport) {
-  for (bool earlier : {false, true}) {
-    TempDir dir;
-    dir.Write("cuts.csv", GetParam().input);
-    if (earlier)
-      dir.Write("cuts_MATCHED.txt", "earlier report");
-    Outcome run = RunSession(At(dir, {"cuts.csv"}));
-    EXPECT_EQ(run.console, kBanner + Names2("cuts.csv", "cuts_MATCHED.txt") +
-                               GetParam().notice + kPrompt);
-    EXPECT_EQ(run.exitCode, GetParam().exitCode);
-    ExpectCleanEnd(run);
-    EXPECT_EQ(dir.Read("cuts_MATCHED.txt"), earlier ? "earlier report" : "<missing>");
-    EXPECT_EQ(dir.List().size(), earlier ? 2u : 1u);
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Inputs, ReadingFailure, testing::ValuesIn(kReadingFailures),
-                         CaseName());
-
 TEST(ReadingFailure, FiftyFiveRowsAreAccepted) {
   TempDir dir;
   dir.Write("cuts.csv", CutListOf(55));
   Outcome run = RunSession(At(dir, {"cuts.csv"}));
-  EXPECT_EQ(run.console, kBanner + Names2("cuts.csv", "cuts_MATCHED.txt") + kNoMatch +
+  EXPECT_EQ(run.console, kBanner + ShownNames("cuts.csv", "cuts_MATCHED.txt") + kNoMatch +
                              kDone + kPrompt);
   EXPECT_EQ(run.exitCode, 0);
 }
@@ -374,7 +216,7 @@ TEST(WriteFailure, FailedWriteEndsWithExitCode6AndKeepsTheEarlierReport) {
   Session session = At(dir, {"bookcase.csv"});
   session.fileSizeLimit = 200;
   Outcome run = RunSession(session);
-  EXPECT_EQ(run.console, kBanner + Names2("bookcase.csv", "bookcase_MATCHED.txt") +
+  EXPECT_EQ(run.console, kBanner + ShownNames("bookcase.csv", "bookcase_MATCHED.txt") +
                              FileError("Cannot write file", "bookcase_MATCHED.txt") +
                              kPrompt);
   EXPECT_EQ(run.exitCode, 6);
@@ -455,7 +297,7 @@ TEST(KeyPress, InterruptWhileReadingLeavesNoTrace) {
   Outcome run = RunSession(session);
   close(pipe);
   EXPECT_EQ(run.signal, SIGINT);
-  EXPECT_EQ(run.console, kBanner + Names2("cuts.csv", "cuts_MATCHED.txt"));
+  EXPECT_EQ(run.console, kBanner + ShownNames("cuts.csv", "cuts_MATCHED.txt"));
   EXPECT_EQ(dir.List(), (Names{"cuts.csv", "cuts_MATCHED.txt"}));
   EXPECT_EQ(dir.Read("cuts_MATCHED.txt"), "earlier report");
 }

@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <grp.h>
 #include <ftw.h>
 #include <poll.h>
 #include <pty.h>
@@ -93,6 +94,11 @@ std::vector<std::string> CommandLine(const Session& session) {
     signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG
   }
   umask(session.umask);
+  if (session.unprivileged && RunningAsRoot()) {
+    constexpr uid_t kNobody = 65534;
+    if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)
+      _exit(125);
+  }
   if (chdir(session.dir.c_str()) != 0)
     _exit(126);
   std::vector<std::string> words = CommandLine(session);
@@ -100,7 +106,7 @@ std::vector<std::string> CommandLine(const Session& session) {
   for (std::string& word : words)
     argv.push_back(&word[0]);
   argv.push_back(nullptr);
-  execv(argv[0], argv.data());
+  execvp(argv[0], argv.data());
   _exit(127);
 }
 
@@ -200,6 +206,8 @@ bool SameMode(const struct termios& a, const struct termios& b) {
 
 }  // namespace
 
+bool RunningAsRoot() { return geteuid() == 0; }
+
 Outcome RunSession(const Session& session) {
   Outcome outcome;
   int master = -1, terminal = -1;
@@ -266,7 +274,11 @@ void TempDir::Write(const std::string& name, const std::string& bytes) const {
 }
 
 std::string TempDir::Read(const std::string& name) const {
-  int fd = open((path_ + "/" + name).c_str(), O_RDONLY);
+  std::string path = path_ + "/" + name;
+  struct stat info;
+  if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+    return "<folder>";
+  int fd = open(path.c_str(), O_RDONLY);
   if (fd < 0)
     return "<missing>";
   std::string bytes = ReadAll(fd);
@@ -274,9 +286,9 @@ std::string TempDir::Read(const std::string& name) const {
   return bytes;
 }
 
-std::vector<std::string> TempDir::List() const {
+std::vector<std::string> TempDir::List(const std::string& sub) const {
   std::vector<std::string> names;
-  DIR* dir = opendir(path_.c_str());
+  DIR* dir = opendir((sub.empty() ? path_ : path_ + "/" + sub).c_str());
   if (dir == nullptr)
     return names;
   while (struct dirent* entry = readdir(dir)) {

@@ -18,6 +18,7 @@ struct Session {
   int signalAtPrompt = 0;         // sent instead of the key when not 0
   int signalAtTempFile = 0;       // sent once a temporary report appears
   int umask = 022;
+  bool unprivileged = false;      // run as "nobody" when the tests run as root
 };
 
 /// What a session showed and how it ended.
@@ -39,6 +40,10 @@ extern const char kPrompt[];
 /// returns what happened. Fails the current test on a hang.
 Outcome RunSession(const Session& session);
 
+/// Whether permissions bind this process (they do not bind root); when they
+/// do not, a session asked to be unprivileged runs as "nobody" instead.
+bool RunningAsRoot();
+
 /// A fresh empty folder, removed with everything in it when destroyed.
 class TempDir {
  public:
@@ -47,10 +52,10 @@ class TempDir {
   const std::string& path() const { return path_; }
   /// Writes `bytes` to the file `name` in this folder.
   void Write(const std::string& name, const std::string& bytes) const;
-  /// The bytes of `name`, or "<missing>".
+  /// The bytes of `name`, or "<missing>", or "<folder>".
   std::string Read(const std::string& name) const;
-  /// The names in this folder, sorted.
-  std::vector<std::string> List() const;
+  /// The names in this folder, or in its subfolder `sub`, sorted.
+  std::vector<std::string> List(const std::string& sub = "") const;
 
  private:
   std::string path_;

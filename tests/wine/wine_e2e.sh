@@ -14,11 +14,21 @@ inputs=$source_dir/tests/fixtures/inputs
 
 export WINEDEBUG=-all
 work=$(mktemp -d)
-socket="sawtally-e2e-$$"
 failures=0
+runs=0
+socket=""
+
+# Each run gets a tmux server of its own: a server that is still shutting
+# down can take a new session down with it.
+new_console() {
+  [ -z "$socket" ] || tmux -L "$socket" kill-server 2>/dev/null
+  runs=$((runs + 1))
+  socket="sawtally-e2e-$$-$runs"
+  tmux -L "$socket" new-session -d -s e2e -x 120 -y 60 "bash $1"
+}
 
 cleanup() {
-  tmux -L "$socket" kill-server 2>/dev/null
+  [ -z "$socket" ] || tmux -L "$socket" kill-server 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -32,7 +42,7 @@ fail() {
 # (A command substitution drops the trailing line ends of the texts below,
 # so the expected screens spell out each empty line.)
 screen() {
-  tmux -L "$socket" capture-pane -p -t e2e | sed 's/ *$//' | sed -e :a -e '/^\n*$/{$d;N;ba' -e '}'
+  tmux -L "$socket" capture-pane -p -t e2e 2>/dev/null | sed 's/ *$//' | sed -e :a -e '/^\n*$/{$d;N;ba' -e '}'
 }
 
 # Waits up to $2 seconds for the command $1 to succeed.
@@ -55,8 +65,7 @@ start() {
     (($# == 0)) || printf ' %q' "$@"
     printf '\necho $? > .status\nsleep 600\n'
   } > "$dir/.run"
-  tmux -L "$socket" kill-server 2>/dev/null
-  tmux -L "$socket" new-session -d -s e2e -x 120 -y 60 "bash $dir/.run"
+  new_console "$dir/.run"
   if ! await 'screen | grep -q "Press any key to exit \.\.\.$"' 90; then
     fail "no prompt; the screen shows:"
     screen
@@ -204,8 +213,7 @@ dir=$(fresh keys)
   printf 'cd %q || exit 99\n' "$dir"
   printf 'wine %q --gtest_brief=1 > log.txt 2>&1\necho $? > .status\nsleep 600\n' "$console_tests"
 } > "$dir/.run"
-tmux -L "$socket" kill-server 2>/dev/null
-tmux -L "$socket" new-session -d -s e2e -x 120 -y 60 "bash $dir/.run"
+new_console "$dir/.run"
 if ! await "[ -s '$dir/.status' ]" 90; then
   fail "the console tests did not finish"
 elif [ "$(cat "$dir/.status")" != 0 ]; then
