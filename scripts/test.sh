@@ -2,7 +2,7 @@
 # Builds and runs every test:
 #  - Linux, debug build under AddressSanitizer and UndefinedBehaviorSanitizer;
 #  - Linux, optimised build;
-#  - the optimised build's tests again under Valgrind memcheck, the program
+#  - the tests again under Valgrind memcheck, the program
 #    too (SAWTALLY_WRAPPER): any error or leak fails them;
 #  - the libFuzzer targets for a bounded time each (SAWTALLY_FUZZ_SECONDS,
 #    60 by default), failing on any finding;
@@ -26,10 +26,14 @@ run_preset() {
 run_preset debug
 run_preset release
 
-step "valgrind: the release build's tests, and the program, under memcheck"
+# Valgrind sees into the heap of dynamically linked programs only, so this
+# build links the program dynamically.
+step "valgrind: the tests, and the program, under memcheck"
+cmake --preset memcheck >/dev/null
+cmake --build --preset memcheck -j "$jobs"
 memcheck="valgrind --quiet --error-exitcode=99 --leak-check=full --show-leak-kinds=all --errors-for-leak-kinds=all"
-$memcheck build/release/tests/core_tests --gtest_brief=1
-SAWTALLY_WRAPPER="$memcheck" $memcheck build/release/tests/e2e_tests --gtest_brief=1
+$memcheck build/memcheck/tests/core_tests --gtest_brief=1
+SAWTALLY_WRAPPER="$memcheck" $memcheck build/memcheck/tests/e2e_tests --gtest_brief=1
 
 step "fuzz: each target for ${SAWTALLY_FUZZ_SECONDS:=60} seconds"
 cmake --preset fuzz >/dev/null
