@@ -11,17 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "check.h"
 #include "main/paths.h"
 #include "platform/command_line.h"
 #include "platform/path.h"
 
-#define CHECK(condition)                                              \
-  do {                                                                \
-    if (!(condition)) {                                               \
-      fprintf(stderr, "%s:%d: %s\n", __FILE__, __LINE__, #condition); \
-      abort();                                                        \
-    }                                                                 \
-  } while (0)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string line(reinterpret_cast<const char*>(data), size);

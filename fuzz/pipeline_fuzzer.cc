@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "check.h"
 #include "cutlist/cutlist.h"
 #include "cutlist/format_line.h"
 #include "matcher/matcher.h"
@@ -19,13 +20,6 @@
 
 namespace {
 
-#define CHECK(condition)                                          \
-  do {                                                            \
-    if (!(condition)) {                                           \
-      fprintf(stderr, "%s:%d: %s\n", __FILE__, __LINE__, #condition); \
-      abort();                                                    \
-    }                                                             \
-  } while (0)
 
 const char kOutputPath[] = "fuzz_MATCHED.txt";
 
