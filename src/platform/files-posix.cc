@@ -65,20 +65,17 @@ FILE* OpenInputFile(const char* path) {
   return file;
 }
 
-bool CreateReportFile(const char* path, ReportFile* report) {
-  struct stat existing;
-  bool exists = stat(path, &existing) == 0;
-  if (exists ? !Replaceable(path, existing) : errno != ENOENT)
-    return false;
-  report->path = path;
+// Makes the temporary file, with the permissions of the report it will
+// replace, and opens it as a stream; false, leaving nothing, on failure.
+static bool OpenTemp(ReportFile* report, const struct stat* existing) {
   int fd = CreateTemp(report);
   if (fd < 0)
     return false;
-  if (exists) {
-    if (fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+  if (existing != nullptr) {
+    if (fchown(fd, existing->st_uid, existing->st_gid) != 0) {
       // Only root can hand a file to another owner; the new file stays ours.
     }
-    fchmod(fd, existing.st_mode & 07777);
+    fchmod(fd, existing->st_mode & 07777);
   }
   report->file = fdopen(fd, "wb");
   if (report->file == nullptr) {
@@ -86,9 +83,25 @@ bool CreateReportFile(const char* path, ReportFile* report) {
     unlink(report->tempPath);
     return false;
   }
-  pendingTemp = report->tempPath;
-  CatchFatalSignals(RemovePendingTemp);
   return true;
+}
+
+bool CreateReportFile(const char* path, ReportFile* report) {
+  struct stat existing;
+  bool exists = stat(path, &existing) == 0;
+  if (exists ? !Replaceable(path, existing) : errno != ENOENT)
+    return false;
+  report->path = path;
+  // A signal between creating the file and arranging its removal would
+  // leave it behind: hold signals until both are done.
+  HoldFatalSignals(true);
+  bool opened = OpenTemp(report, exists ? &existing : nullptr);
+  if (opened) {
+    pendingTemp = report->tempPath;
+    CatchFatalSignals(RemovePendingTemp);
+  }
+  HoldFatalSignals(false);
+  return opened;
 }
 
 bool CommitReportFile(ReportFile* report) {

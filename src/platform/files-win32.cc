@@ -50,6 +50,25 @@ HANDLE CreateTemp(ReportFile* report) {
   return INVALID_HANDLE_VALUE;
 }
 
+// Creates the temporary file and opens it as a stream; null, leaving
+// nothing behind, on failure.
+FILE* OpenTemp(ReportFile* report) {
+  HANDLE temp = CreateTemp(report);
+  if (temp == INVALID_HANDLE_VALUE)
+    return nullptr;
+  pendingTemp = report->tempPath;
+  int fd = _open_osfhandle(reinterpret_cast<intptr_t>(temp), _O_WRONLY | _O_BINARY);
+  FILE* file = fd >= 0 ? _fdopen(fd, "wb") : nullptr;
+  if (file == nullptr) {
+    if (fd >= 0)
+      _close(fd);
+    else
+      CloseHandle(temp);
+    DeleteFileA(report->tempPath);
+  }
+  return file;
+}
+
 void Forget() {
   pendingTemp = nullptr;
   SetConsoleCtrlHandler(OnConsoleEnd, FALSE);
@@ -70,22 +89,13 @@ bool CreateReportFile(const char* path, ReportFile* report) {
                                             : GetLastError() != ERROR_FILE_NOT_FOUND)
     return false;
   report->path = path;
-  HANDLE temp = CreateTemp(report);
-  if (temp == INVALID_HANDLE_VALUE)
-    return false;
-  int fd = _open_osfhandle(reinterpret_cast<intptr_t>(temp), _O_WRONLY | _O_BINARY);
-  report->file = fd >= 0 ? _fdopen(fd, "wb") : nullptr;
-  if (report->file == nullptr) {
-    if (fd >= 0)
-      _close(fd);
-    else
-      CloseHandle(temp);
-    DeleteFileA(report->tempPath);
-    return false;
-  }
-  pendingTemp = report->tempPath;
+  // The handler is in place before the file exists, so no Ctrl+C can come
+  // between its creation and the arrangement for its removal.
   SetConsoleCtrlHandler(OnConsoleEnd, TRUE);
-  return true;
+  report->file = OpenTemp(report);
+  if (report->file == nullptr)
+    Forget();
+  return report->file != nullptr;
 }
 
 bool CommitReportFile(ReportFile* report) {

@@ -35,6 +35,14 @@ void CatchFatalSignals(void (*cleanup)()) {
   }
 }
 
+void HoldFatalSignals(bool hold) {
+  sigset_t fatal;
+  sigemptyset(&fatal);
+  for (int i = 0; i < kSignalCount; ++i)
+    sigaddset(&fatal, kFatalSignals[i]);
+  sigprocmask(hold ? SIG_BLOCK : SIG_UNBLOCK, &fatal, nullptr);
+}
+
 void ReleaseFatalSignals() {
   if (pendingCleanup == nullptr)
     return;

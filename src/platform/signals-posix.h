@@ -10,4 +10,8 @@ void CatchFatalSignals(void (*cleanup)());
 /// Gives the three signals back their earlier handling.
 void ReleaseFatalSignals();
 
+/// Holds the three signals back (`hold` true) until called with false, so
+/// that creating something and arranging its cleanup happen as one step.
+void HoldFatalSignals(bool hold);
+
 #endif  // SAWTALLY_PLATFORM_SIGNALS_POSIX_H_
