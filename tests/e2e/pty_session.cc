@@ -94,6 +94,13 @@ std::vector<std::string> CommandLine(const Session& session) {
     signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails with EFBIG
   }
   umask(session.umask);
+  // Start as a shell starts a program: no signal held back or ignored,
+  // whatever the test runner itself was started with.
+  sigset_t none;
+  sigemptyset(&none);
+  sigprocmask(SIG_SETMASK, &none, nullptr);
+  for (int fatal : {SIGHUP, SIGINT, SIGTERM, SIGQUIT})
+    signal(fatal, SIG_DFL);
   if (session.unprivileged && RunningAsRoot()) {
     constexpr uid_t kNobody = 65534;
     if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0)
