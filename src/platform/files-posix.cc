@@ -2,7 +2,6 @@
 
 #include <errno.h>
 #include <fcntl.h>
-#include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,8 +37,7 @@ bool Replaceable(const char* path, const struct stat& existing) {
 // Creates a new file, named after this process, in the folder of
 // `report->path`. Returns its descriptor, or -1.
 int CreateTemp(ReportFile* report) {
-  const char* name = strrchr(report->path, kPathSeparator);
-  int folderSize = name != nullptr ? static_cast<int>(name - report->path + 1) : 0;
+  int folderSize = static_cast<int>(FinalComponent(report->path) - report->path);
   for (int attempt = 0; attempt < kTempAttempts; ++attempt) {
     snprintf(report->tempPath, sizeof report->tempPath, "%.*s.sawtally-%ld-%d.tmp",
              folderSize, report->path, static_cast<long>(getpid()), attempt);

@@ -37,8 +37,7 @@ bool Replaceable(const char* path, DWORD attributes) {
 
 // Creates a new file, named after this process, in the report's folder.
 HANDLE CreateTemp(ReportFile* report) {
-  const char* name = strrchr(report->path, kPathSeparator);
-  int folderSize = name != nullptr ? static_cast<int>(name - report->path + 1) : 0;
+  int folderSize = static_cast<int>(FinalComponent(report->path) - report->path);
   for (int attempt = 0; attempt < kTempAttempts; ++attempt) {
     snprintf(report->tempPath, sizeof report->tempPath, "%.*s~sawtally-%lu-%d.tmp",
              folderSize, report->path, GetCurrentProcessId(), attempt);
